@@ -1,0 +1,30 @@
+# The module exports exactly the eight entry points under their plain names
+# and needs no runtime DLL of the compiler's.
+execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "objdump failed on ${DLL}")
+endif()
+
+string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n(.*)" table "${dump}")
+string(REGEX MATCHALL "\\] [^\n]+" rows "${CMAKE_MATCH_1}")
+set(names "")
+foreach(row IN LISTS rows)
+  string(REGEX REPLACE "^\\] " "" name "${row}")
+  list(APPEND names "${name}")
+endforeach()
+list(SORT names)
+set(expected ems_can_translate ems_free ems_plugin_config ems_plugin_finish ems_plugin_init
+    ems_plugin_version ems_translate_file ems_translator_info)
+if(NOT names STREQUAL expected)
+  message(FATAL_ERROR "exports are\n  ${names}\nexpected\n  ${expected}")
+endif()
+
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+foreach(import IN LISTS imports)
+  string(TOLOWER "${import}" lower)
+  if(lower MATCHES "libstdc|libgcc|libwinpthread|mingw")
+    message(FATAL_ERROR "the module needs a runtime DLL: ${import}")
+  endif()
+endforeach()
+message(STATUS "exports: ${names}")
+message(STATUS "imports: ${imports}")
