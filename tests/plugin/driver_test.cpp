@@ -7,13 +7,6 @@
 #include "tests/support/test_files.h"
 
 namespace tidewick {
-namespace {
-
-using test::Exists;
-using test::ReadBytes;
-using test::TempDir;
-using test::Visible;
-using test::WriteBytes;
 
 bool operator==(const Formatting& a, const Formatting& b) {
     return a.LeftMargin == b.LeftMargin && a.RightMargin == b.RightMargin && a.HangingIndent == b.HangingIndent &&
@@ -24,6 +17,14 @@ std::ostream& operator<<(std::ostream& out, const Formatting& f) {
     return out << "{LM " << f.LeftMargin << ", RM " << f.RightMargin << ", HGI " << f.HangingIndent << ", HI " << f.HI
                << "}";
 }
+
+namespace {
+
+using test::Exists;
+using test::ReadBytes;
+using test::TempDir;
+using test::Visible;
+using test::WriteBytes;
 
 struct MarginCase {
     const char* why;
@@ -61,7 +62,7 @@ TEST(LoadFormatting, ReadsTheSettingsFileWithTheDriversDefaults) {
     EXPECT_EQ(LoadFormatting(path), (Formatting{-5, 60, 7, 2}));
 }
 
-TEST(ReadInputText, TakesTheBytesBeforTheFirstNul) {
+TEST(ReadInputText, TakesTheBytesBeforeTheFirstNul) {
     TempDir dir;
     const std::string name = dir.File("in.txt");
     std::string text;
