@@ -5,6 +5,10 @@
 #include <limits>
 #include <new>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "plugin/catalogue.h"
 #include "settings/settings.h"
 #include "transforms/align.h"
@@ -49,6 +53,11 @@ std::int64_t FileSize(std::FILE* file) {
 }
 
 std::FILE* OpenOrCreateForReading(const char* fileName) {
+#ifndef _WIN32
+    // Here a directory opens like a file; on Windows it does not open at all.
+    struct stat info;
+    if (stat(fileName, &info) == 0 && S_ISDIR(info.st_mode)) return nullptr;
+#endif
     if (std::FILE* file = std::fopen(fileName, "rb")) return file;
     // Append mode creates a missing file and never changes an existing one.
     std::FILE* created = std::fopen(fileName, "ab");
@@ -78,10 +87,7 @@ InputStatus ReadInputText(const char* fileName, std::string& text) {
         return InputStatus::OutOfMemory;
     }
     const std::size_t got = std::fread(text.data(), 1, text.size(), file);
-    const bool failed = std::ferror(file) != 0;
     std::fclose(file);
-    // A name that opens but cannot be read (a directory, say) is an open failure.
-    if (failed && got == 0 && size != 0) return InputStatus::OpenFailed;
 
     const void* nul = std::memchr(text.data(), '\0', got);
     text.resize(nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - text.data()) : got);

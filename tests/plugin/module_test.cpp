@@ -215,7 +215,7 @@ TEST_F(ModuleTest, LeftAlignFromFileToFile) {
     ASSERT_EQ(Translate(2, in, out, output, &status), ResultOk);
     EXPECT_EQ(Visible(ReadBytes(out)), Visible("one two three\r\n")) << "reflowed to 0..78, cut at the NUL";
     ASSERT_NE(output.Mime, nullptr);
-    EXPECT_EQ(output.Mime->Size, 28);
+    EXPECT_EQ(output.Mime->Size, static_cast<std::int32_t>(sizeof(MimeInfo))) << "28 on the 32-bit host";
     EXPECT_STREQ(output.Mime->Type, "text");
     EXPECT_STREQ(output.Mime->Subtype, "plain");
     EXPECT_STREQ(output.Mime->Version, "1.0");
