@@ -5,11 +5,12 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 "$root/scripts/setup.sh"
-configure_and_build win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DTIDEWICK_RUN_TESTS=OFF
+configure win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
 name=win32
 if ! can_run_win32; then
   echo "sample: this machine's Wine cannot run 32-bit programs; using the 64-bit build of the same code" >&2
-  configure_and_build win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" -DTIDEWICK_RUN_TESTS=OFF
+  configure win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
+  build win64 tidewick_host
   name=win64
 fi
 dir=$build_root/$name

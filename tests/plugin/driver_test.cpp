@@ -2,6 +2,7 @@
 #include "plugin/driver.h"
 
 #include <climits>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "tests/support/test_files.h"
@@ -337,6 +338,23 @@ TEST_F(TranslateFileTest, WithoutDialogsAPromptingTranslatorFails) {
         EXPECT_FALSE(Exists(output)) << id;
     }
     ExpectStatusUntouched();
+}
+
+TEST_F(TranslateFileTest, AnInputTooLargeForMemoryIsOutOfMemory) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "AddressSanitizer ends the run where new would throw bad_alloc";
+#endif
+    // A sparse file of 8 TiB: its size is learned, its buffer cannot be had.
+    WriteBytes(input, "");
+    std::error_code ec;
+    std::filesystem::resize_file(input, std::uintmax_t{1} << 43, ec);
+    if (ec) GTEST_SKIP() << "no sparse files here: " << ec.message();
+    EXPECT_EQ(Translate(2), ResultFailed);
+    ASSERT_NE(status.ErrorText, nullptr);
+    EXPECT_STREQ(status.ErrorText, "Out of Memory");
+    EXPECT_EQ(status.ErrorCode, 424);
+    EXPECT_FALSE(Exists(output));
+    std::filesystem::remove(input, ec);
 }
 
 TEST_F(TranslateFileTest, AMissingInputIsCreatedAndTranslatedAsEmpty) {
