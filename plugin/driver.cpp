@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <new>
 
 #ifndef _WIN32
@@ -75,8 +74,7 @@ InputStatus ReadInputText(const char* fileName, std::string& text) {
     const std::int64_t size = FileSize(file);
     // A size that cannot be learned or held in memory is out of memory, as
     // when the buffer itself cannot be had.
-    if (size < 0 || static_cast<std::uint64_t>(size) >= std::numeric_limits<std::size_t>::max() ||
-        static_cast<std::uint64_t>(size) >= text.max_size()) {
+    if (size < 0 || static_cast<std::uint64_t>(size) > text.max_size()) {
         std::fclose(file);
         return InputStatus::OutOfMemory;
     }

@@ -118,9 +118,9 @@ TEST_F(ModuleTest, TheLatestConfigDirectoryHoldsTheSettings) {
     FreeMime(output.Mime);
     EXPECT_EQ(Visible(ReadBytes(out)), Visible("The quick \r\nbrown fox\r\n")) << "second directory wins";
 
-    PluginInfo* none = nullptr;
-    MailConfig config{0, 0, other.Path().string().c_str()};
-    EXPECT_EQ(M().PluginInit(nullptr, nullptr, &config, none), ResultOk);
+    const std::string otherDir = other.Path().string();
+    MailConfig config{0, 0, otherDir.c_str()};
+    EXPECT_EQ(M().PluginInit(nullptr, nullptr, &config, nullptr), ResultOk);
     ASSERT_EQ(Translate(2, in, out, output, nullptr), ResultOk);
     FreeMime(output.Mime);
     EXPECT_EQ(Visible(ReadBytes(out)), Visible("The quick \r\nbrown fox\r\n")) << "init without a record keeps it";
